@@ -92,12 +92,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // The frame is known only once the window exists on the screen; the outer
-    // size includes it.
-    if (!placedWithFrame && !FrameMarginsOf(this).isNull()) {
-        placedWithFrame = true;
-        PlaceByOuterRect(this, MainWindowOuterRect);
-    }
+    PlaceOnceFramed(this, MainWindowOuterRect, placedWithFrame);
 }
 
 void MainWindow::ApplyLayout() {

@@ -52,10 +52,7 @@ SettingsWindow::SettingsWindow(std::string programDirectory, QWidget* owner)
 
 void SettingsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!placedWithFrame && !FrameMarginsOf(this).isNull()) {
-        placedWithFrame = true;
-        PlaceByOuterRect(this, SettingsOuterRect);
-    }
+    PlaceOnceFramed(this, SettingsOuterRect, placedWithFrame);
 }
 
 void SettingsWindow::Save() {

@@ -20,4 +20,11 @@ void PlaceByOuterRect(QWidget* window, const QRect& outer) {
     window->resize(outer.size().shrunkBy(FrameMarginsOf(window)));
 }
 
+void PlaceOnceFramed(QWidget* window, const QRect& outer, bool& placedWithFrame) {
+    if (!placedWithFrame && !FrameMarginsOf(window).isNull()) {
+        placedWithFrame = true;
+        PlaceByOuterRect(window, outer);
+    }
+}
+
 } // namespace hexia

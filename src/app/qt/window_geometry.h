@@ -21,4 +21,9 @@ QSize OuterSizeOf(const QWidget* window);
 // area so that the frame fills outer.size().
 void PlaceByOuterRect(QWidget* window, const QRect& outer);
 
+// For a window's show event: the frame is known only once the window is on
+// the screen, so the window is placed again the first time it has one.
+// `placedWithFrame` remembers that this has happened.
+void PlaceOnceFramed(QWidget* window, const QRect& outer, bool& placedWithFrame);
+
 } // namespace hexia
