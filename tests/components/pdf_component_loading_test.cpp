@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace hexia {
 namespace {
@@ -69,7 +70,8 @@ TEST(LoadPdfComponent, FailedCreationLeavesAnEmptyInstanceThatDoesNothing) {
     PdfComponentRegistry throwing;
     throwing.Register(PdfComponentProgId,
                       []() -> std::shared_ptr<PdfComponent> { throw std::runtime_error("cannot create"); });
-    fs::path output = fs::temp_directory_path() / "hexia-empty-instance-book.pdf";
+    fs::path output =
+        fs::temp_directory_path() / ("hexia-empty-instance-" + std::to_string(::getpid()) + ".pdf");
     fs::remove(output);
 
     for (const PdfComponentRegistry* registry : {&unregistered, &failing, &throwing}) {

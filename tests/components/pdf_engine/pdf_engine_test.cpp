@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <qpdf/QPDF.hh>
+#include <unistd.h>
 
 #include "components/pdf_component_loading.h"
 
