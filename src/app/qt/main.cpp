@@ -1,8 +1,5 @@
 // hexia: the desktop program. Creates the shared objects, shows the main
 // window and hands every drop to the drop intake.
-#include <chrono>
-#include <cstdint>
-
 #include <QApplication>
 
 #include "app/app_context.h"
@@ -11,17 +8,10 @@
 #include "app/qt/qt_message_box_display.h"
 #include "app/qt/qt_progress_log.h"
 #include "app/shared_objects.h"
+#include "app/steady_clock.h"
 #include "util/program_directory.h"
 
 namespace {
-
-class SteadyClock final : public hexia::Clock {
-public:
-    std::int64_t TickCount() override {
-        using namespace std::chrono;
-        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    }
-};
 
 // Releases the shared objects when main returns, after the window is gone.
 struct SharedObjectsRelease {
@@ -42,7 +32,7 @@ int main(int argc, char* argv[]) {
     hexia::MainWindow window(context.ProgramDirectory);
     hexia::QtProgressLog progressLog(window.ProgressLogBox());
     hexia::QtMessageBoxDisplay messageBox;
-    SteadyClock clock;
+    hexia::SteadyClock clock;
     context.progressLog = &progressLog;
     context.messageBox = &messageBox;
     context.clock = &clock;

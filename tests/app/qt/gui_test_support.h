@@ -9,7 +9,12 @@
 #include <string>
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QList>
+#include <QMimeData>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include "app/qt/window_geometry.h"
@@ -65,6 +70,21 @@ inline bool WithNextModal(
     open();
     poll.stop();
     return seen;
+}
+
+// Drags the URLs onto the widget and drops them there, as the desktop does;
+// true when the widget took them.
+inline bool DropUrls(QWidget& target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
 }
 
 // Gives the window the outer size, frame included, that the layout works from.

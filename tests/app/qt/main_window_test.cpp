@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -118,19 +117,8 @@ TEST(DroppedTextOf, SinglePathAloneSeveralEachFollowedByCrLf) {
 
 class MainWindowDropTest : public testing::Test {
 protected:
-    // Drags the files onto the window and drops them there; true when the
-    // window took them.
     static bool Drop(MainWindow& window, const QList<QUrl>& urls) {
-        QMimeData data;
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &enter);
-        if (!enter.isAccepted()) {
-            return false;
-        }
-        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &drop);
-        return drop.isAccepted();
+        return testing_support::DropUrls(window, urls);
     }
 
     TempFolder home;
