@@ -88,10 +88,10 @@ bool FolderExists(std::string_view path) {
     return fs::is_directory(fs::path(path), error);
 }
 
-bool DeleteFolderTree(std::string_view path) {
+std::string FolderToDelete(std::string_view path) {
     // Only absolute paths: a relative one would depend on the working folder.
     if (path.empty() || path.front() != '/')
-        return false;
+        return {};
     // Drop trailing slashes before looking at the entry: "link/" would resolve
     // the link, "link" names the link itself.
     std::string_view trimmed = path;
@@ -102,13 +102,19 @@ bool DeleteFolderTree(std::string_view path) {
     // A path that is itself a symbolic link is left alone, link and target:
     // the caller asked for a folder and this is not one.
     if (!fs::is_directory(fs::symlink_status(named, error)))
-        return false;
+        return {};
     // Resolve "." and ".." (and links in the folders above) so that the root
-    // can be recognised however it is written.
+    // is recognised however it is written.
     const fs::path folder = fs::canonical(named, error);
     if (error || folder == folder.root_path())
-        return false;
+        return {};
+    return folder.string();
+}
 
+bool DeleteFolderTree(std::string_view path) {
+    const std::string folder = FolderToDelete(path);
+    if (folder.empty())
+        return false;
     struct stat status {};
     if (lstat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
         return false;
