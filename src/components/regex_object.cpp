@@ -41,6 +41,12 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
     return out;
 }
 
+enum class SearchResult { Done, Failed, InvalidSubject };
+
+bool IsUtf8Error(int rc) {
+    return rc <= PCRE2_ERROR_UTF8_ERR1 && rc >= PCRE2_ERROR_UTF8_ERR21;
+}
+
 } // namespace
 
 struct RegexObject::State {
@@ -54,6 +60,65 @@ struct RegexObject::State {
         if (2 * group + 1 >= match.size() || match[2 * group] == Unset)
             return {};
         return std::string_view(subject).substr(match[2 * group], match[2 * group + 1] - match[2 * group]);
+    }
+
+    // Compiles the pattern and collects its matches in the subject. On failure
+    // nothing is kept, so Replace gives "".
+    SearchResult Search(uint32_t options, bool global) {
+        code.reset();
+        matches.clear();
+        std::unique_ptr<pcre2_compile_context, CompileContextDeleter> context(
+            pcre2_compile_context_create(nullptr));
+        if (!context)
+            return SearchResult::Failed;
+        // CR, LF and CR LF all end a line, for "^", "$" and ".", as in Windows text.
+        pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
+        int errorCode = 0;
+        PCRE2_SIZE errorOffset = 0;
+        std::unique_ptr<pcre2_code, CodeDeleter> compiled(
+            pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(), options, &errorCode,
+                          &errorOffset, context.get()));
+        if (!compiled)
+            return SearchResult::Failed;
+        std::unique_ptr<pcre2_match_data, MatchDataDeleter> data(
+            pcre2_match_data_create_from_pattern(compiled.get(), nullptr));
+        if (!data)
+            return SearchResult::Failed;
+
+        const auto* text = reinterpret_cast<PCRE2_SPTR>(subject.data());
+        const bool checkedOnce = (options & PCRE2_MATCH_INVALID_UTF) == 0;
+        std::size_t start = 0;
+        while (start <= subject.size()) {
+            // The first search checks the whole subject; checking it again on
+            // every later search would make a global search quadratic.
+            const uint32_t matchOptions = (checkedOnce && start > 0) ? PCRE2_NO_UTF_CHECK : 0;
+            const int rc =
+                pcre2_match(compiled.get(), text, subject.size(), start, matchOptions, data.get(), nullptr);
+            if (rc == PCRE2_ERROR_NOMATCH)
+                break;
+            if (rc < 0) {
+                // An invalid subject, or a search that could not be finished
+                // (a resource limit): no matches are kept.
+                matches.clear();
+                return IsUtf8Error(rc) ? SearchResult::InvalidSubject : SearchResult::Failed;
+            }
+            const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer(data.get());
+            // Groups after the last one that took part (rc counts the pairs set) are unset.
+            const std::size_t pairs = pcre2_get_ovector_count(data.get());
+            const std::size_t pairsSet = rc == 0 ? pairs : static_cast<std::size_t>(rc);
+            Match match(2 * pairs, Unset);
+            std::copy(offsets, offsets + 2 * pairsSet, match.begin());
+            matches.push_back(std::move(match));
+            if (!global)
+                break;
+            // After an empty match the next search starts one character later,
+            // as the scripting object does; otherwise where the match ended.
+            // Either way the offset stays on a character boundary.
+            const std::size_t end = offsets[1];
+            start = end > offsets[0] ? end : end + Utf8CharLength(subject, end);
+        }
+        code = std::move(compiled);
+        return SearchResult::Done;
     }
 
     // Text of group `group` (0 for the whole match) of match `matchNumber`
@@ -133,57 +198,22 @@ bool RegexObject::Create(std::string_view pattern, std::string_view subject, boo
     s.subject = std::string(subject);
 
     // UTF-8 without Unicode properties, so "\s", "\w" and "\d" stay ASCII:
-    // "\s" is then exactly space, tab, LF, VT, FF and CR. Invalid UTF-8 in the
-    // subject never matches anything but does not stop the search either.
-    uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF;
+    // "\s" is then exactly space, tab, LF, VT, FF and CR.
+    uint32_t options = PCRE2_UTF;
     if (!caseSensitive)
         options |= PCRE2_CASELESS;
     if (multiline)
         options |= PCRE2_MULTILINE;
-    std::unique_ptr<pcre2_compile_context, CompileContextDeleter> context(
-        pcre2_compile_context_create(nullptr));
-    if (!context)
-        return false;
-    // CR, LF and CR LF all end a line, for "^", "$" and ".", as in Windows text.
-    pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
-    int errorCode = 0;
-    PCRE2_SIZE errorOffset = 0;
-    s.code.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(s.pattern.data()), s.pattern.size(), options,
-                               &errorCode, &errorOffset, context.get()));
-    if (!s.code)
-        return false;
-
-    std::unique_ptr<pcre2_match_data, MatchDataDeleter> data(
-        pcre2_match_data_create_from_pattern(s.code.get(), nullptr));
-    if (!data)
-        return false;
-    const auto* text = reinterpret_cast<PCRE2_SPTR>(s.subject.data());
-    std::size_t start = 0;
-    while (start <= s.subject.size()) {
-        const int rc = pcre2_match(s.code.get(), text, s.subject.size(), start, 0, data.get(), nullptr);
-        if (rc == PCRE2_ERROR_NOMATCH)
-            break;
-        if (rc < 0) {
-            // A search that could not be finished (a resource limit) leaves no matches.
-            s.matches.clear();
-            s.code.reset();
-            return false;
-        }
-        const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer(data.get());
-        // Groups after the last one that took part (rc counts the pairs set) are unset.
-        const std::size_t pairs = pcre2_get_ovector_count(data.get());
-        const std::size_t pairsSet = rc == 0 ? pairs : static_cast<std::size_t>(rc);
-        Match match(2 * pairs, Unset);
-        std::copy(offsets, offsets + 2 * pairsSet, match.begin());
-        s.matches.push_back(std::move(match));
-        if (!global)
-            break;
-        // After an empty match the next search starts one character later,
-        // as the scripting object does; otherwise where the match ended.
-        const std::size_t end = offsets[1];
-        start = end > offsets[0] ? end : end + Utf8CharLength(s.subject, end);
+    const SearchResult result = s.Search(options, global);
+    if (result == SearchResult::Done)
+        return true;
+    if (result == SearchResult::InvalidSubject) {
+        // Invalid UTF-8 in the subject then never matches but does not stop the
+        // search either. This mode is several times slower, so it is only
+        // used for subjects that need it.
+        return s.Search(options | PCRE2_MATCH_INVALID_UTF, global) == SearchResult::Done;
     }
-    return true;
+    return false;
 }
 
 std::string RegexObject::Replace(std::string_view replacement) {
