@@ -141,7 +141,10 @@ struct RegexObject::State {
     // reads it: "$$" is "$", "$&" the match, "$`" the text before it, "$'" the
     // text after it, "$1" to "$99" a group ("$12" is group 12 when there are that
     // many, else group 1 and a "2"); an unset group gives "", and a "$" that
-    // starts none of these is kept as it stands.
+    // starts none of these is kept as it stands. PCRE2's own substitution
+    // differs: it refuses "$&", "$`", "$'", a lone "$" and unknown or unset
+    // groups unless told otherwise, and reads every digit after "$" as one
+    // group number, so the expansion is done here on the stored matches.
     void AppendReplacement(std::string& out, std::string_view replacement, const Match& match) const {
         const std::size_t groups = match.size() / 2 - 1;
         for (std::size_t i = 0; i < replacement.size(); ++i) {
