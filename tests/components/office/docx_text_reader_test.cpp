@@ -1,6 +1,7 @@
 #include "components/office/docx_text_reader.h"
 
 #include "docx_fixture.h"
+#include "office_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -120,18 +121,11 @@ TEST(MainTextFromDocumentXml, RejectsBrokenXml) {
 
 class DocxFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("hexia-docx-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    testing::TempDir dir_;
 };
 
 TEST_F(DocxFileTest, ReadsMainPartNamedByThePackage) {
-    std::string path = (dir_ / "a.docx").string();
+    std::string path = (dir_.Path() / "a.docx").string();
     ASSERT_TRUE(
         testing::WriteDocx(path, P(T("甲")) + P(R("<w:br w:type=\"page\"/>")) + P(T("乙")), "word/main.xml"));
     std::string text;
@@ -142,18 +136,18 @@ TEST_F(DocxFileTest, ReadsMainPartNamedByThePackage) {
 
 TEST_F(DocxFileTest, MissingOrBrokenFilesAreBadArguments) {
     std::string text;
-    EXPECT_EQ(ReadDocxMainText((dir_ / "missing.docx").string(), text), OfficeStatus::BadArgument);
+    EXPECT_EQ(ReadDocxMainText((dir_.Path() / "missing.docx").string(), text), OfficeStatus::BadArgument);
 
-    std::string garbage = (dir_ / "garbage.docx").string();
+    std::string garbage = (dir_.Path() / "garbage.docx").string();
     std::ofstream(garbage, std::ios::binary) << "not a zip at all";
     EXPECT_EQ(ReadDocxMainText(garbage, text), OfficeStatus::BadArgument);
     EXPECT_FALSE(LooksLikeZipPackage(garbage));
 
     // A zip whose main part is cut off.
-    std::string good = (dir_ / "good.docx").string();
+    std::string good = (dir_.Path() / "good.docx").string();
     ASSERT_TRUE(testing::WriteDocx(good, P(T("text"))));
     auto size = fs::file_size(good);
-    std::string truncated = (dir_ / "truncated.docx").string();
+    std::string truncated = (dir_.Path() / "truncated.docx").string();
     fs::copy_file(good, truncated);
     fs::resize_file(truncated, size / 2);
     EXPECT_EQ(ReadDocxMainText(truncated, text), OfficeStatus::BadArgument);
