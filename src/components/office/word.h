@@ -17,11 +17,11 @@ inline constexpr int wdExportFormatPDF = 17;
 // so that a failure can be told apart and tested.
 enum class OfficeStatus {
     Ok,
-    StartFailed, // the office process could not be started
-    TimedOut,    // it ran past its time limit and was killed
-    ExitFailed,  // it exited with a non-zero code or crashed
-    NoOutput,    // it finished but produced no file
-    BadArgument, // unsupported format, unreadable source and the like
+    StartFailed,  // the office process could not be started
+    TimedOut,     // it ran past its time limit and was killed
+    ExitFailed,   // it exited with a non-zero code or crashed
+    NoOutput,     // it finished but produced no file
+    BadArgument,  // unsupported format, unreadable source and the like
 };
 
 class TextRange {

@@ -58,7 +58,7 @@ TEST(RunProcess, TimeOutKillsTheWholeGroup) {
     EXPECT_LT(took, 5s);
     pid_t helper = testing::ReadPid(dir / "helper.pid");
     ASSERT_GT(helper, 0);
-    EXPECT_FALSE(testing::ProcessAlive(helper));
+    EXPECT_TRUE(testing::ProcessGone(helper));
 }
 
 TEST(RunProcess, HelpersLeftBehindAfterExitAreKilled) {
@@ -67,7 +67,7 @@ TEST(RunProcess, HelpersLeftBehindAfterExitAreKilled) {
     EXPECT_EQ(RunProcess({leave, dir / "helper.pid"}, 10s).status, OfficeStatus::Ok);
     pid_t helper = testing::ReadPid(dir / "helper.pid");
     ASSERT_GT(helper, 0);
-    EXPECT_FALSE(testing::ProcessAlive(helper));
+    EXPECT_TRUE(testing::ProcessGone(helper));
 }
 
 TEST(ChildProcess, DestructorKillsARunningChild) {
@@ -80,7 +80,7 @@ TEST(ChildProcess, DestructorKillsARunningChild) {
         pid = child.Pid();
         EXPECT_TRUE(child.Running());
     }
-    EXPECT_FALSE(testing::ProcessAlive(pid));
+    EXPECT_TRUE(testing::ProcessGone(pid));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <sstream>
+#include <thread>
 
 namespace hexia::office::testing {
 
@@ -40,6 +40,16 @@ bool ProcessAlive(pid_t pid) {
     std::getline(stat, line);
     auto close = line.rfind(')');
     return close == std::string::npos || close + 2 >= line.size() || line[close + 2] != 'Z';
+}
+
+bool ProcessGone(pid_t pid) {
+    for (int i = 0; i < 200; ++i) {
+        if (!ProcessAlive(pid)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 pid_t ReadPid(const std::string& path) {

@@ -29,6 +29,10 @@ std::string WriteScript(const std::string& path, const std::string& body);
 // True while the process exists and is not a zombie.
 bool ProcessAlive(pid_t pid);
 
+// True once the process is gone; waits up to two seconds for a killed process
+// to be torn down by the kernel.
+bool ProcessGone(pid_t pid);
+
 // The whole number in a file (a pid written by a fake program), or -1.
 pid_t ReadPid(const std::string& path);
 
