@@ -62,8 +62,10 @@ PageAnalysis AnalysePages(const std::vector<std::string>& pageTexts) {
             currentBook = heading;
         else if (!currentBook.empty())
             heading = currentBook;
-        else
+        else {
+            ++analysis.leadingPagesWithoutBook;
             continue;
+        }
 
         BookPages& row = RowFor(analysis, heading);
         row.pages.push_back(static_cast<int>(i) + 1);
@@ -77,7 +79,8 @@ PageAnalysis AnalysePages(const std::vector<std::string>& pageTexts) {
 }
 
 std::string CountClaims(const PageAnalysis& analysis, const std::vector<std::string>& wordSections) {
-    if (analysis.claimsRow != 0 && static_cast<int>(wordSections.size()) >= analysis.claimsRow)
+    if (analysis.claimsRow != 0 && analysis.leadingPagesWithoutBook == 0 &&
+        static_cast<int>(wordSections.size()) >= analysis.claimsRow)
         return std::to_string(CountOccurrences(wordSections[analysis.claimsRow - 1], "。"));
     if (!analysis.claimsText.empty())
         return std::to_string(CountOccurrences(analysis.claimsText, "。"));

@@ -23,6 +23,8 @@ struct PageAnalysis {
     // The cleaned text of every page counted for the claims, in page order.
     std::string claimsText;
     std::string inventionTitle;
+    // Pages before the first heading (a cover, say), which belong to no book.
+    int leadingPagesWithoutBook = 0;
 };
 
 inline constexpr std::string_view UnrecognisedTitle = "未识别到说明书主题";
@@ -43,6 +45,8 @@ PageAnalysis AnalysePages(const std::vector<std::string>& pageTexts);
 
 // The number of claims in decimal, or "未获取": the full stops of the Word
 // section at the claims row when there is one, else those of the claims text.
+// Word's sections stand for the books only when the document starts with a
+// book: pages before it (a cover) shift them, and the claims text counts.
 std::string CountClaims(const PageAnalysis& analysis, const std::vector<std::string>& wordSections);
 
 } // namespace hexia

@@ -162,6 +162,11 @@ TEST(PageAnalysis, ClaimCountFromWordSections) {
     // Without page breaks the whole text is one section.
     EXPECT_EQ(CountClaims(Analyse({Claims}), {"权利要求书\r1.甲。\r2.乙。\r说明书\r一种装置。\r"}), "3");
     EXPECT_EQ(CountClaims(Analyse({Description}), {"说明书。"}), "未获取");
+
+    // A cover page is a section of its own in Word: the sections no longer
+    // line up with the books, so the claims are counted in the PDF's text.
+    const PageAnalysis withCover = Analyse({"封面", Claims, More});
+    EXPECT_EQ(CountClaims(withCover, {"申请人：某公司。\r", "权利要求书\r1.甲。\r2.乙。\r3.丙。\r"}), "3");
 }
 
 } // namespace
