@@ -1,0 +1,128 @@
+// Real conversions through the installed LibreOffice. Each costs a second or
+// two, so there are few of them.
+#include "components/office/libreoffice_word.h"
+
+#include "docx_fixture.h"
+#include "office_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace hexia::office {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+std::string BreaksBody() {
+    return "<w:p><w:r><w:t>权利要求书</w:t></w:r></w:p>"
+           "<w:p><w:r><w:t>1. 一种装置。</w:t></w:r></w:p>"
+           "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>"
+           "<w:p><w:r><w:t>说明书</w:t></w:r></w:p>"
+           "<w:p><w:r><w:t>正文</w:t><w:tab/><w:t>x</w:t></w:r></w:p>"
+           "<w:p><w:pPr><w:sectPr/></w:pPr><w:r><w:t>节末</w:t></w:r></w:p>"
+           "<w:p><w:r><w:t>说明书摘要</w:t></w:r></w:p><w:sectPr/>";
+}
+
+const std::string BreaksText = "权利要求书\r1. 一种装置。\r\f\r说明书\r正文\tx\r节末\f说明书摘要\r";
+
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            out.append(buffer, got);
+        }
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+int PageCount(const std::string& pdf) {
+    std::string info = Output("pdfinfo '" + pdf + "' 2>/dev/null");
+    auto at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+std::string FirstPageText(const std::string& pdf) {
+    return Output("pdftotext -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
+}
+
+// Office processes started with this profile, found by their command lines.
+int OfficeProcessesUsing(const std::string& profile) {
+    int count = 0;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/proc", error)) {
+        std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+        std::string cmdline((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (cmdline.find(profile) != std::string::npos && testing::ProcessAlive(std::stoi(name))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+class LibreOfficeConversion : public ::testing::TestWithParam<LibreOfficeOptions::Mode> {};
+
+// The calls a batch makes, on a DOCX and a .doc with page and section breaks.
+TEST_P(LibreOfficeConversion, ConvertsDocxAndDocToPdfAndGivesTheirText) {
+    if (GetParam() == LibreOfficeOptions::Mode::SharedInstance && !SharedInstanceAvailable()) {
+        GTEST_SKIP() << "built without UNO";
+    }
+    if (FindSoffice().empty()) {
+        GTEST_FAIL() << "LibreOffice is not installed (scripts/setup installs it)";
+    }
+    TempDir dir;
+    ASSERT_TRUE(testing::WriteDocx(dir / "申请.docx", BreaksBody()));
+    fs::copy_file(fs::path(HEXIA_FIXTURE_DIR) / "office/breaks.doc", dir / "旧 格式.doc");
+
+    LibreOfficeOptions options;
+    options.profileFolder = dir / "profile";
+    options.mode = GetParam();
+    auto word = CreateWordApplication(options);
+    ASSERT_NE(word, nullptr);
+    word->put_Visible(false);
+    auto documents = word->get_Documents();
+    int position = 0;
+    for (const auto& name : {"申请.docx", "旧 格式.doc"}) {
+        SCOPED_TRACE(name);
+        std::string pdf = dir / (std::to_string(++position) + ".pdf");
+        auto document = documents->Open(dir / name, false);
+        ASSERT_EQ(document->ExportAsFixedFormat(pdf, wdExportFormatPDF), OfficeStatus::Ok);
+        EXPECT_EQ(PageCount(pdf), 3);
+        std::string firstPage = FirstPageText(pdf);
+        EXPECT_NE(firstPage.find("权利要求书"), std::string::npos) << firstPage;
+        EXPECT_EQ(firstPage.find("说明书"), std::string::npos) << firstPage;
+        EXPECT_EQ(document->Range()->Text(), BreaksText);
+    }
+    // A broken file fails its export and gives no text; the batch goes on.
+    std::ofstream(dir / "broken.docx") << "PK\x03\x04 cut short";
+    auto broken = documents->Open(dir / "broken.docx");
+    EXPECT_NE(broken->ExportAsFixedFormat(dir / "3.pdf", wdExportFormatPDF), OfficeStatus::Ok);
+    EXPECT_FALSE(fs::exists(dir / "3.pdf"));
+    EXPECT_EQ(broken->Range()->Text(), "");
+
+    documents->Close();
+    word->Quit();
+    EXPECT_EQ(OfficeProcessesUsing(dir / "profile"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LibreOfficeConversion,
+                         ::testing::Values(LibreOfficeOptions::Mode::ProcessPerConversion,
+                                           LibreOfficeOptions::Mode::SharedInstance),
+                         [](const ::testing::TestParamInfo<LibreOfficeOptions::Mode>& mode) {
+                             return mode.param == LibreOfficeOptions::Mode::SharedInstance
+                                        ? "SharedInstance"
+                                        : "ProcessPerConversion";
+                         });
+
+} // namespace
+} // namespace hexia::office
