@@ -50,8 +50,8 @@ std::string ApplicationBody(int n) {
         if (page > 0) {
             body += PageBreak();
         }
-        for (int i = 0; i < 7; ++i) {
-            body += Paragraph("[" + std::to_string(page * 7 + i + 1) + "] " + filler);
+        for (int i = 0; i < 6; ++i) {
+            body += Paragraph("[" + std::to_string(page * 6 + i + 1) + "] " + filler);
         }
     }
     body += PageBreak() + Paragraph("说明书附图") + Paragraph("图1");

@@ -80,6 +80,7 @@ OfficeStatus ChildProcess::Start(const std::vector<std::string>& argv) {
     } while (got < 0 && errno == EINTR);
     CloseQuietly(errorPipe[0]);
     pid_ = pid;
+    waitStatus_ = -1;
     if (got > 0) {
         Kill();
         return OfficeStatus::StartFailed;
@@ -113,8 +114,12 @@ void ChildProcess::Kill() {
     do {
         done = ::waitpid(pid_, &status, 0);
     } while (done < 0 && errno == EINTR);
-    waitStatus_ = done == pid_ ? status : 0;
+    waitStatus_ = done == pid_ ? status : -1;
     pid_ = -1;
+}
+
+int ChildProcess::ExitCode() const {
+    return !Started() && WIFEXITED(waitStatus_) ? WEXITSTATUS(waitStatus_) : -1;
 }
 
 ProcessOutcome ChildProcess::Wait(std::chrono::milliseconds timeLimit) {
@@ -133,12 +138,8 @@ ProcessOutcome ChildProcess::Wait(std::chrono::milliseconds timeLimit) {
         std::this_thread::sleep_for(pause);
         pause = std::min(pause * 2, std::chrono::milliseconds(20));
     }
-    if (WIFEXITED(waitStatus_)) {
-        outcome.exitCode = WEXITSTATUS(waitStatus_);
-        outcome.status = outcome.exitCode == 0 ? OfficeStatus::Ok : OfficeStatus::ExitFailed;
-    } else {
-        outcome.status = OfficeStatus::ExitFailed;
-    }
+    outcome.exitCode = ExitCode();
+    outcome.status = outcome.exitCode == 0 ? OfficeStatus::Ok : OfficeStatus::ExitFailed;
     return outcome;
 }
 

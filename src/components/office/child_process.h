@@ -48,9 +48,13 @@ public:
     // Kills the whole process group at once and reaps the child.
     void Kill();
 
+    // The exit code of the child last reaped, or -1 when it was killed by a
+    // signal or never ran.
+    int ExitCode() const;
+
 private:
     pid_t pid_ = -1;
-    int waitStatus_ = 0;
+    int waitStatus_ = -1;
 };
 
 // Starts the program and waits for it: Ok only for exit code 0.

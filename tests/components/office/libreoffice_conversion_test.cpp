@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -52,22 +55,21 @@ std::string FirstPageText(const std::string& pdf) {
     return Output("pdftotext -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
 }
 
-// Office processes started with this profile, found by their command lines.
-int OfficeProcessesUsing(const std::string& profile) {
-    int count = 0;
+// Office processes started with this profile.
+std::vector<pid_t> OfficePids(const std::string& profile) {
+    std::vector<pid_t> pids;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator("/proc", error)) {
         std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
-        }
-        std::ifstream in(entry.path() / "cmdline", std::ios::binary);
-        std::string cmdline((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (cmdline.find(profile) != std::string::npos && testing::ProcessAlive(std::stoi(name))) {
-            ++count;
+        if (name.find_first_not_of("0123456789") == std::string::npos) {
+            std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+            std::string cmdline((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (cmdline.find(profile) != std::string::npos && testing::ProcessAlive(std::stoi(name))) {
+                pids.push_back(std::stoi(name));
+            }
         }
     }
-    return count;
+    return pids;
 }
 
 class LibreOfficeConversion : public ::testing::TestWithParam<LibreOfficeOptions::Mode> {};
@@ -112,7 +114,47 @@ TEST_P(LibreOfficeConversion, ConvertsDocxAndDocToPdfAndGivesTheirText) {
 
     documents->Close();
     word->Quit();
-    EXPECT_EQ(OfficeProcessesUsing(dir / "profile"), 0);
+    EXPECT_TRUE(OfficePids(dir / "profile").empty());
+}
+
+// The shared instance is killed past the time limit, and one that went down
+// between documents is replaced for the next.
+TEST(LibreOfficeSharedInstance, SurvivesTimeOutAndCrash) {
+    if (!SharedInstanceAvailable()) {
+        GTEST_SKIP() << "built without UNO";
+    }
+    TempDir dir;
+    ASSERT_TRUE(testing::WriteDocx(dir / "a.docx", BreaksBody()));
+    LibreOfficeOptions options;
+    options.profileFolder = dir / "profile";
+    options.mode = LibreOfficeOptions::Mode::SharedInstance;
+    {
+        options.timeLimit = std::chrono::milliseconds(1);
+        auto word = CreateWordApplication(options);
+        ASSERT_NE(word, nullptr);
+        auto pids = OfficePids(options.profileFolder);
+        ASSERT_EQ(pids.size(), 1u);
+        auto document = word->get_Documents()->Open(dir / "a.docx");
+        EXPECT_EQ(document->ExportAsFixedFormat(dir / "1.pdf", wdExportFormatPDF), OfficeStatus::TimedOut);
+        EXPECT_FALSE(fs::exists(dir / "1.pdf"));
+        EXPECT_TRUE(testing::ProcessGone(pids[0]));
+        word->Quit();
+    }
+    options.timeLimit = std::chrono::seconds(120);
+    auto word = CreateWordApplication(options);
+    ASSERT_NE(word, nullptr);
+    auto pids = OfficePids(options.profileFolder);
+    ASSERT_EQ(pids.size(), 1u);
+    ::kill(pids[0], SIGKILL);
+    // The office is this process's child: wait until it can be reaped (its
+    // threads all gone), without reaping it.
+    siginfo_t info{};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(pids[0]), &info, WEXITED | WNOWAIT), 0);
+    auto document = word->get_Documents()->Open(dir / "a.docx");
+    EXPECT_EQ(document->ExportAsFixedFormat(dir / "2.pdf", wdExportFormatPDF), OfficeStatus::Ok);
+    EXPECT_EQ(PageCount(dir / "2.pdf"), 3);
+    word->Quit();
+    EXPECT_TRUE(OfficePids(options.profileFolder).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, LibreOfficeConversion,
