@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace hexia::office {
@@ -39,13 +40,25 @@ public:
     Session& operator=(const Session&) = delete;
 
     void SetEngine(std::unique_ptr<ConversionEngine> engine) { engine_ = std::move(engine); }
-    ConversionEngine* Engine() { return engine_.get(); }
+    // The engine is made at the first document that needs it, so a batch of
+    // PDF files never pays for starting the office suite.
+    void SetEngineFactory(std::function<std::unique_ptr<ConversionEngine>()> factory) {
+        engineFactory_ = std::move(factory);
+    }
+    ConversionEngine* Engine() {
+        if (!engine_ && engineFactory_) {
+            engine_ = engineFactory_();
+            engineFactory_ = nullptr;
+        }
+        return engine_.get();
+    }
 
     std::string NewWorkFile(const std::string& extension) {
         return workFolder_ + "/document-" + std::to_string(++files_) + extension;
     }
 
     void Shutdown() {
+        engineFactory_ = nullptr;
         if (engine_) {
             engine_->Shutdown();
             engine_.reset();
@@ -63,6 +76,7 @@ public:
 
 private:
     std::unique_ptr<ConversionEngine> engine_;
+    std::function<std::unique_ptr<ConversionEngine>()> engineFactory_;
     std::string workFolder_;
     int profileLock_;
     int files_ = 0;
@@ -279,19 +293,32 @@ std::shared_ptr<Application> CreateWordApplication(const LibreOfficeOptions& opt
     }
     auto session = std::make_shared<Session>(workFolder, lock);
 
-    if (options.mode != LibreOfficeOptions::Mode::ProcessPerConversion) {
-        std::error_code error;
-        fs::path program = fs::canonical(soffice, error).parent_path();
-        if (!error && IsExecutableFile(program / "soffice.bin")) {
+    std::error_code error;
+    const fs::path program = fs::canonical(soffice, error).parent_path();
+    const bool unoPossible = !error && IsExecutableFile(program / "soffice.bin");
+    auto processEngine = [=] {
+        return std::make_unique<SofficeProcessEngine>(soffice, profile, workFolder, options.timeLimit);
+    };
+    switch (options.mode) {
+    case LibreOfficeOptions::Mode::SharedInstance:
+        // Asked for explicitly: start it now, so that a failure shows at creation.
+        if (unoPossible)
             session->SetEngine(StartUnoEngine(program.string(), profile, workFolder, options.timeLimit));
-        }
-        if (session->Engine() == nullptr && options.mode == LibreOfficeOptions::Mode::SharedInstance) {
+        if (session->Engine() == nullptr)
             return nullptr;
-        }
-    }
-    if (session->Engine() == nullptr) {
-        session->SetEngine(
-            std::make_unique<SofficeProcessEngine>(soffice, profile, workFolder, options.timeLimit));
+        break;
+    case LibreOfficeOptions::Mode::ProcessPerConversion:
+        session->SetEngineFactory(processEngine);
+        break;
+    case LibreOfficeOptions::Mode::Automatic:
+        session->SetEngineFactory([=]() -> std::unique_ptr<ConversionEngine> {
+            if (unoPossible) {
+                if (auto engine = StartUnoEngine(program.string(), profile, workFolder, options.timeLimit))
+                    return engine;
+            }
+            return processEngine();
+        });
+        break;
     }
     return std::make_shared<LibreOfficeApplication>(session);
 }

@@ -94,6 +94,23 @@ TEST(LibreOfficeWord, ExportFailuresAreToldApartAndLeaveNoFile) {
     }
 }
 
+TEST(LibreOfficeWord, StartsNoOfficeUntilADocumentNeedsIt) {
+    // A batch of PDF files creates the application too; it must not pay for
+    // starting the office suite.
+    TempDir dir;
+    const std::string marker = dir / "started";
+    auto soffice = FakeSoffice(dir, "touch '" + marker + "'");
+    testing::WriteScript(dir / "soffice.bin", "touch '" + marker + "'");
+    auto options = FakeOptions(dir, soffice);
+    options.mode = LibreOfficeOptions::Mode::Automatic;
+    auto word = CreateWordApplication(options);
+    ASSERT_NE(word, nullptr);
+    word->put_Visible(false);
+    word->get_Documents()->Close();
+    word->Quit();
+    EXPECT_FALSE(fs::exists(marker));
+}
+
 TEST(LibreOfficeWord, StartFailureOfTheOffice) {
     TempDir dir;
     // Executable when the application is made, gone when the export runs.
