@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "batch/run_five_book_batch.h"
 
 namespace hexia {
 
@@ -24,5 +25,15 @@ std::string ClassifyBatch(const AppContext& context, const std::vector<std::stri
 // Handles the dropped text: a single path alone, or several paths each
 // followed by "\r\n".
 void ProcessDroppedFiles(AppContext& context, std::string_view droppedText);
+
+// What a drop came to, for front ends that report it.
+struct DropOutcome {
+    bool empty = false;   // nothing was dropped: nothing happened
+    bool refused = false; // the refusal box was shown
+    BatchOutcome batch;   // the five-book batch, when it ran
+};
+
+// ProcessDroppedFiles with its outcome.
+DropOutcome ProcessDroppedFilesWithOutcome(AppContext& context, std::string_view droppedText);
 
 } // namespace hexia

@@ -24,12 +24,15 @@ public:
     bool Create(std::string_view pattern, std::string_view subject, bool caseSensitive = false,
                 bool multiline = true, bool global = true, bool quotePlaceholder = false);
 
-    // The stored subject with the matches replaced (all of them when global).
+    // The stored subject with the matches replaced (all of them when global);
+    // "$1".."$99", "$&", "$`", "$'" and "$$" work as in the scripting RegExp
+    // object. "" when the last Create failed.
     std::string Replace(std::string_view replacement = "");
 
     std::string GetPattern() const;
     int MatchCount() const;
     // Text of match `matchNumber` (1-based); `position` receives its 0-based byte offset.
+    // A number out of range, or a group that took no part, gives "" and npos.
     std::string MatchText(int matchNumber, std::size_t* position = nullptr) const;
     std::string SubMatchText(int matchNumber, int subMatchNumber, std::size_t* position = nullptr) const;
     // Number of sub-matches (capture groups) of the first match.

@@ -1,6 +1,7 @@
 // Folder operations on the local file system.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace hexia {
@@ -13,8 +14,16 @@ bool CreateFolderTree(std::string_view path);
 bool FolderExists(std::string_view path);
 
 // Deletes the folder with everything under it, read-only and hidden entries
-// included. Symbolic links are removed, never followed. An empty, relative or
-// root path deletes nothing. True when the folder itself was removed.
+// included; folders without write or search permission are opened up first.
+// Symbolic links inside are removed as links, never followed. An empty,
+// relative or root path, or a path that is itself a symbolic link, deletes
+// nothing. True when the folder itself was removed.
 bool DeleteFolderTree(std::string_view path);
+
+// The folder that DeleteFolderTree would delete for `path`, with "." and ".."
+// and links above it resolved, or "" when it would delete nothing: an empty,
+// relative or root path, a path that is itself a symbolic link, or one that
+// names no folder. Deletes nothing itself.
+std::string FolderToDelete(std::string_view path);
 
 } // namespace hexia

@@ -1,0 +1,20 @@
+#include "app/shared_objects.h"
+
+namespace hexia {
+
+void CreateSharedObjects(AppContext& context) {
+    context.CurrentWordDocument.reset();
+    context.WordDocuments.reset();
+    context.WordApplication.reset();
+    LoadPdfComponent(context.SharedPdfLibrary, context.componentRegistry ? *context.componentRegistry
+                                                                         : PdfComponentRegistry::BuiltIn());
+}
+
+void ReleaseSharedObjects(AppContext& context) {
+    context.CurrentWordDocument.reset();
+    context.WordDocuments.reset();
+    context.WordApplication.reset();
+    context.SharedPdfLibrary.component.reset();
+}
+
+} // namespace hexia
