@@ -356,6 +356,10 @@ std::unique_ptr<ConversionEngine> StartUnoEngine(const std::string& programFolde
                                                  const std::string& profileFolder,
                                                  const std::string& /*workFolder*/,
                                                  std::chrono::milliseconds timeLimit) {
+    // The bridge writes to the office's pipe; when the office dies mid-call
+    // (crash, or our own watchdog), that write must fail with EPIPE and become
+    // a DisposedException, not kill this whole process with SIGPIPE.
+    ::signal(SIGPIPE, SIG_IGN);
     auto engine = std::make_unique<UnoEngine>(programFolder, profileFolder, timeLimit);
     if (!engine->Start()) {
         return nullptr;
