@@ -1,21 +1,11 @@
 #include "split/book_file_names.h"
 
 #include "split/five_book_table.h"
+#include "util/text.h"
 
 namespace hexia {
 
 namespace {
-
-// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8)
-        return 4;
-    if (lead >= 0xE0)
-        return lead < 0xF0 ? 3 : 1;
-    if (lead >= 0xC0)
-        return 2;
-    return 1;
-}
 
 std::string_view FullWidthForm(char c) {
     switch (c) {
@@ -54,7 +44,7 @@ std::string SafeFileNameText(std::string_view title) {
     safe.reserve(title.size());
     for (std::size_t i = 0; i < title.size();) {
         const auto lead = static_cast<unsigned char>(title[i]);
-        const std::size_t length = std::min(SequenceLength(lead), title.size() - i);
+        const std::size_t length = Utf8CharLength(title, i);
         if (length == 1) {
             if (lead < 0x20 || lead == 0x7F) {
                 // control character: dropped
@@ -88,7 +78,7 @@ std::string BookFileName(std::string_view bookName, std::string_view claimCount,
     if (safeTitle.size() > room) {
         std::size_t cut = 0;
         while (cut < safeTitle.size()) {
-            const std::size_t next = cut + SequenceLength(static_cast<unsigned char>(safeTitle[cut]));
+            const std::size_t next = cut + Utf8CharLength(safeTitle, cut);
             if (next > room)
                 break;
             cut = next;
