@@ -11,9 +11,9 @@ void CreateSharedObjects(AppContext& context) {
 }
 
 void ReleaseSharedObjects(AppContext& context) {
-    context.CurrentWordDocument.reset();
-    context.WordDocuments.reset();
     context.WordApplication.reset();
+    context.WordDocuments.reset();
+    context.CurrentWordDocument.reset();
     context.SharedPdfLibrary.component.reset();
 }
 
