@@ -56,4 +56,10 @@ struct AppContext {
     Clock* clock = nullptr;
 };
 
+// Appends to the context's log, when it has one.
+inline void AppendToLog(AppContext& context, std::string_view text) {
+    if (context.progressLog)
+        context.progressLog->Append(text);
+}
+
 } // namespace hexia

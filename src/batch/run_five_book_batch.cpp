@@ -7,35 +7,26 @@
 
 namespace hexia {
 
-namespace {
-
-void Log(AppContext& context, std::string_view text) {
-    if (context.progressLog)
-        context.progressLog->Append(text);
-}
-
-} // namespace
-
 BatchOutcome RunFiveBookBatch(AppContext& context, const std::vector<std::string>& paths,
                               const std::string& tempFolderPath, const std::string& outputRoot) {
     BatchOutcome outcome;
     if (context.progressLog)
         context.progressLog->Empty();
-    Log(context, OfficeStartText);
+    AppendToLog(context, OfficeStartText);
     context.WordApplication = context.wordFactory ? context.wordFactory() : nullptr;
     if (!context.WordApplication) {
-        Log(context, OfficeFailedText);
+        AppendToLog(context, OfficeFailedText);
         return outcome;
     }
     outcome.officeStarted = true;
-    Log(context, OfficeStartedText);
+    AppendToLog(context, OfficeStartedText);
     context.WordApplication->put_Visible(false);
     context.WordDocuments = context.WordApplication->get_Documents();
 
     const int count = static_cast<int>(paths.size());
     for (int i = 1; i <= count; ++i) {
         const std::string& path = paths[i - 1];
-        Log(context, "\r\n" + FileHeaderLine(i, count, FileNameOf(path, true)) + "\r\n");
+        AppendToLog(context, "\r\n" + FileHeaderLine(i, count, FileNameOf(path, true)) + "\r\n");
         std::string pdfPath = tempFolderPath + std::to_string(i) + ".pdf";
         const DocumentOutcome document = SplitApplicationDocument(context, path, pdfPath, outputRoot);
         if (document.conversion != office::OfficeStatus::Ok)
@@ -60,7 +51,7 @@ BatchOutcome RunFiveBookBranch(AppContext& context, const std::vector<std::strin
     BatchTempFolder batchFolder(tempFolder);
     const BatchOutcome outcome = RunFiveBookBatch(context, paths, batchFolder.Path(), outputRoot);
     const std::int64_t endTicks = context.clock ? context.clock->TickCount() : startTicks;
-    Log(context, "\r\n\r\n处理结束，共用时" + FormatElapsedSeconds(startTicks, endTicks) + "秒！");
+    AppendToLog(context, "\r\n\r\n处理结束，共用时" + FormatElapsedSeconds(startTicks, endTicks) + "秒！");
     // Our own folder goes first: while we hold its lock the reset below
     // would leave everything alone.
     batchFolder.Remove();

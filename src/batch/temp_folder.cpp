@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <random>
 
-#include "batch/file_lock.h"
+#include "util/file_lock.h"
 #include "util/folders.h"
 #include "util/paths.h"
 

@@ -17,11 +17,6 @@ namespace {
 // Options of the page-text extraction: the component's layout of the page.
 constexpr int PageTextLayout = 7;
 
-void Log(AppContext& context, std::string_view text) {
-    if (context.progressLog)
-        context.progressLog->Append(text);
-}
-
 bool IsPdfSource(const std::string& sourcePath) {
     const std::string extension = PathExtension(sourcePath);
     return extension == ".pdf" || extension == ".PDF";
@@ -61,11 +56,11 @@ void WriteBooks(AppContext& context, const std::string& sourcePath, const std::s
         const int written =
             context.SharedPdfLibrary.ExtractFilePages(pdfPath, "", outputFolder + fileName, ranges, 0);
         if (written != 0) {
-            Log(context, std::string(book->label) + " 页码范围：" + ranges + "，共" +
-                             std::to_string(row.pages.size()) + "页\r\n");
+            AppendToLog(context, std::string(book->label) + " 页码范围：" + ranges + "，共" +
+                                     std::to_string(row.pages.size()) + "页\r\n");
             ++outcome.booksWritten;
         } else {
-            Log(context, std::string(book->label) + " 导出失败！！！！\r\n");
+            AppendToLog(context, std::string(book->label) + " 导出失败！！！！\r\n");
             ++outcome.booksFailed;
         }
     }
@@ -98,8 +93,8 @@ DocumentOutcome SplitApplicationDocument(AppContext& context, const std::string&
 
     const PageAnalysis analysis = AnalysePages(pageTexts);
     const std::string claimCount = CountClaims(analysis, wordSections);
-    Log(context, "\r\n说明书主题：" + analysis.inventionTitle + "   权项数：" + claimCount + "\r\n");
-    Log(context, "\r\n√√√√PDF化后共" + std::to_string(pageCount) + "页\r\n\r\n");
+    AppendToLog(context, "\r\n说明书主题：" + analysis.inventionTitle + "   权项数：" + claimCount + "\r\n");
+    AppendToLog(context, "\r\n√√√√PDF化后共" + std::to_string(pageCount) + "页\r\n\r\n");
 
     WriteBooks(context, sourcePath, pdfPath, outputRoot, analysis, claimCount, outcome);
     pdf.DACloseFile(handle);

@@ -3,9 +3,8 @@
 #include "components/office/docx_text_reader.h"
 #include "components/office/soffice_process_engine.h"
 #include "components/office/uno_engine.h"
+#include "util/file_lock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -68,10 +67,8 @@ public:
             fs::remove_all(workFolder_, ignored);
             workFolder_.clear();
         }
-        if (profileLock_ >= 0) {
-            ::close(profileLock_);
-            profileLock_ = -1;
-        }
+        ReleaseFileLock(profileLock_);
+        profileLock_ = -1;
     }
 
 private:
@@ -202,15 +199,7 @@ private:
 int LockProfile(const std::string& profile) {
     std::error_code ignored;
     fs::create_directories(fs::path(profile).parent_path(), ignored);
-    int fd = ::open((profile + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return -1;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return AcquireFileLock(profile + ".lock", LockMode::Exclusive, false);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "batch/file_lock.h"
+#include "util/file_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
